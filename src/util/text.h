@@ -20,15 +20,24 @@ std::string TrimBlanks(std::string_view text);
 // (spaces), an optional sign, decimal digits; "$", "x" or "0x" (either case)
 // before the digits makes them hexadecimal. Anything else, the empty text and
 // trailing characters of any kind throw ConversionError naming the text.
+// Decimal values must lie in the signed 32-bit range. Hexadecimal ones may use
+// all 32 bits and are the bit pattern ("$FFFFFFFF" is -1, "-$1" is -1); a sign
+// before them negates that pattern.
 std::int32_t StrToInt(std::string_view text);
 
-// "4:00" -> 240, "90" -> 90; throws ConversionError when a part is no number.
+// "4:00" -> 240, "90" -> 90 (a bare number is seconds), "1:75" -> 135,
+// "-1:30" -> -30 (each part keeps its sign), "1:02:03" -> 62. Throws
+// ConversionError when a part is no number (naming that part, trimmed) or when
+// the total leaves the 32-bit range (naming the whole text).
 std::int32_t ClockTextToSeconds(std::string_view text);
-// 240 -> "4:00", 605 -> "10:05"; truncates towards zero for negative values.
+// 240 -> "4:00", 605 -> "10:05", 3600 -> "60:00". A negative time is a minus
+// sign before the text of its size (-65 -> "-1:05"); it is for display only,
+// since ClockTextToSeconds reads the sign of each part on its own.
 std::string SecondsToClockText(std::int32_t seconds);
 
-// Trimmed path ending in the platform's directory separator. The name is the
-// folder helper's historical one; on Linux the separator is '/'.
+// Trimmed path ending in the platform's directory separator; an empty or blank
+// path gives the separator alone. The name is the folder helper's historical
+// one; on Linux the separator is '/', and a path already ending in it stays.
 std::string WithTrailingBackslash(std::string_view path);
 
 // The last `width` characters of the text prefixed with nineteen zeros.
@@ -50,7 +59,7 @@ std::string ReplaceChar(std::string_view text, char from, char to);
 std::string TextBeforeBracket(std::string_view text);
 
 // A whole number from low to high, both included, from a generator that starts
-// from the same fixed state in every run.
+// from the same fixed state in every run. A range with high <= low gives low.
 int RandomInRange(int low, int high);
 
 std::string ToUpperAscii(std::string_view text);
