@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -54,8 +55,11 @@ struct Element {
 
 class BoardModel {
  public:
-  // `elements` lists parents before their children. `measure` sizes the
-  // self-sizing labels; it must outlive the model.
+  // `elements` lists parents before their children, the root first. Throws
+  // std::invalid_argument for an empty list, a repeated name or a parent that
+  // does not come before its child. `measure` sizes the self-sizing labels;
+  // it must outlive the model. The self-sizing labels are sized to their
+  // captions (keeping their catalogue lefts) and the docked elements placed.
   BoardModel(std::vector<Element> elements, const TextMeasure& measure);
 
   bool Has(std::string_view name) const;
@@ -63,7 +67,11 @@ class BoardModel {
   const Element& at(std::string_view name) const;
 
   // Setters. Each keeps a self-sizing label the size of its caption and
-  // counts a change (revision) when the value really changes.
+  // counts a change (revision) when the value really changes. A width or
+  // height given to a self-sizing label is ignored (its caption decides). A
+  // change to the size or visibility of a docked element, or to the size of
+  // an element with docked children, places the docked elements again at
+  // once, so the model never shows stale docked sizes.
   void SetCaption(std::string_view name, std::string caption);
   void SetTextColor(std::string_view name, Rgb colour);
   void SetBackground(std::string_view name, Rgb colour);
@@ -89,6 +97,9 @@ class BoardModel {
 
   // Sizes the root and places every docked element inside its parent.
   void SetRootSize(int width, int height);
+  // Places docked children inside their parent's free area (the panel less
+  // its bevel, one pixel a side), in catalogue order, each kind in turn: Top,
+  // Bottom, Left, Right, then Fill. A hidden docked element takes no space.
   void ApplyDocking();
 
   // The element's rectangle in root coordinates.
@@ -109,12 +120,36 @@ class BoardModel {
   const TextMeasure& Measure() const { return measure_; }
 
  private:
+  // Heterogeneous lookup, so that a name given as a string_view is found
+  // without building a std::string.
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const {
+      return std::hash<std::string_view>{}(name);
+    }
+  };
+  static constexpr std::size_t kNoParent = static_cast<std::size_t>(-1);
+
+  std::size_t IndexOf(std::string_view name) const;
   Element& Mutable(std::string_view name);
+  // Sizes a self-sizing label to its caption; a right-aligned label keeps
+  // its right edge, a centred one its centre, any other its left edge.
   void FitToCaption(Element& element);
+  void SizeToCaption(Element& element);
+  void SetRect(std::size_t index, const Rect& rect);
+  // After a change of size or visibility of element `index`: places the
+  // docked elements that depend on it again.
+  void Redock(std::size_t index);
+  void DockSubtree(std::size_t index);
+  void DockChildren(std::size_t index);
+  std::size_t HitBelow(std::size_t index, int x, int y) const;
   void Changed() { ++revision_; }
 
   std::vector<Element> elements_;
-  std::unordered_map<std::string, std::size_t> index_;
+  std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>> index_;
+  std::vector<std::size_t> parentOf_;
+  std::vector<std::vector<std::size_t>> childrenOf_;
+  std::vector<bool> hasDockedChildren_;
   const TextMeasure& measure_;
   std::uint64_t revision_ = 0;
 };

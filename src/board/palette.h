@@ -19,6 +19,7 @@ struct BoardPalette {
   Rgb whiteShidoNormal = 0xFFDD00, whiteShidoSerious = 0xFF0000;
   Rgb bluePenaltyOff = 0x0000DD, bluePenaltyOn = 0xFF0000;
   Rgb whitePenaltyOff = 0xE4E4E4, whitePenaltyOn = 0xFFBB00;
+  bool operator==(const BoardPalette&) const = default;
 };
 
 // Colours of Blue's half, both division copies and their backgrounds.
@@ -27,6 +28,7 @@ struct SchemeColours {
   Rgb divisionText;       // Label88, Label90
   Rgb blueDivisionBack;   // Label88
   Rgb whiteDivisionBack;  // Label90
+  bool operator==(const SchemeColours&) const = default;
 };
 
 // Blue scheme exactly for kSchemeBlue, the Red scheme for every other value.
