@@ -22,8 +22,10 @@ class TournamentLog {
   // `programFolder` with or without a trailing separator.
   TournamentLog(std::string programFolder, const Clock& clock);
 
-  // "The log file is appended to ..." (137 characters) and its row of hyphens.
+  // The two lines a new log opens with: "The log file is appended to ..."
+  // (137 characters) and a row of as many hyphens.
   static const std::string& HeaderLine();
+  static const std::string& HeaderRule();
 
   // The full path of the log for the date of `when`.
   std::string FileName(const LocalDateTime& when) const;
