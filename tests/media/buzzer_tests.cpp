@@ -20,7 +20,7 @@ using test::WriteFileBytes;
 class DiskSound : public test::FakeSound {
  public:
   void Play(const std::string& path) override {
-    if (!std::filesystem::is_regular_file(path)) throw Error("The specified file was not found.");
+    if (!std::filesystem::is_regular_file(path)) throw Error("File not found: " + path);
     FakeSound::Play(path);
   }
 };
