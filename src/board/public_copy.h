@@ -6,8 +6,14 @@
 
 namespace tk {
 
-// Copies from the operator's board what the public board shows, in order.
+// Copies from the operator's board what the public board shows, in order:
+// captions, colours and visibility, never fonts or positions (the public
+// board lays itself out). The last step gives the public board's holder
+// Panel36 the clock-panel colour, which lives on the settings page's
+// preview rather than on the board: pass it as `clockBackground`. Without
+// it, the holder copies the operator's board's own Panel36 if it has one.
 void CopyFromMain(const BoardModel& main, BoardModel& publicBoard);
+void CopyFromMain(const BoardModel& main, BoardModel& publicBoard, Rgb clockBackground);
 
 // The copy timer's tick counter: 8 when the window is created and whenever it
 // closes, so the first realignment comes on the third tick after showing.
