@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,9 +54,29 @@ struct ShownScores {
 // make an ippon and ippon is capped at one unless the Kosen switch is on.
 ShownScores DeriveShownScores(const SideCounts& x, const SideCounts& opponent, bool kosen);
 
+// How a Side's penalty card and markers look for its shown values.
+struct PenaltyMarks {
+  std::string shidoCaption;    // "0", "3", "2H", "H"
+  bool shidoSerious = false;   // serious colour instead of the normal one
+  std::string legGrabCaption;  // "L", "1L", "2L"
+  bool legGrabOn = false;
+  bool hansokuOn = false;  // the "H" marker on its penalty-on colour
+  bool operator==(const PenaltyMarks&) const = default;
+};
+PenaltyMarks PenaltyMarksFor(const ShownScores& shown);
+
+// A raw count that ends the match: ippon 1, wazari 2, shido 4, leg grabs 3 or
+// hansoku-make 1.
+bool HasMatchEndingCount(const SideCounts& counts);
+
+// Half the match length, rounded to the nearest second with halves going to
+// the even neighbour (241 s gives 120, 243 s gives 122).
+int HalfMatchSeconds(int matchSeconds);
+
 // Ranges of the rewrite dialog's fields, in snapshot order.
-inline constexpr std::array<IntRange, 6> kRewriteRanges = {
-    IntRange{0, 9}, IntRange{0, 9}, IntRange{0, 20}, IntRange{0, 9}, IntRange{0, 9}, IntRange{0, 9}};
+inline constexpr std::array<IntRange, 6> kRewriteRanges = {IntRange{0, 9},  IntRange{0, 9},
+                                                           IntRange{0, 20}, IntRange{0, 9},
+                                                           IntRange{0, 9},  IntRange{0, 9}};
 
 struct MatchServices {
   BoardModel& board;  // the operator's board
@@ -78,8 +99,10 @@ class Match {
   // ---- Timing -------------------------------------------------------------
   // Starts the main tick's rhythm (start of the program).
   void StartTimers();
-  // Runs every main and hold-down tick due by now, in time order.
+  // Runs every main and hold-down tick due by now, in time order; at most
+  // kMaxTicksPerRun of them, the rest at the next call.
   void RunDueTicks();
+  static constexpr int kMaxTicksPerRun = 32;
   // When the next tick is due on the monotonic clock, if any.
   std::optional<std::int64_t> NextTickDueMs() const;
   bool MainTimerOn() const { return mainTimerOn_; }
@@ -112,6 +135,10 @@ class Match {
   void HoldDownTick();
   void AdjustHoldDownSeconds(MouseButton button, bool shift);
   void LingerStep();
+  // Running time of the clock since its last step, and counting time of the
+  // hold-down since its last tick.
+  std::int64_t ClockPhaseMs() const { return schedule_.ClockPhaseMs(clock_.MonotonicMs()); }
+  std::int64_t HoldPhaseMs() const { return schedule_.HoldPhaseMs(clock_.MonotonicMs()); }
 
   // ---- Derived board values ---------------------------------------------
   void CalcAndColorScores();
@@ -129,6 +156,8 @@ class Match {
   // The "Ok" of the rewrite dialog: each count brought into its field's range.
   void ApplyRewrite(const std::array<int, 12>& counts);
   std::array<int, 12> RawCounts() const;
+  // What the bout length in the log line is made of.
+  LogLineFacts LogFacts() const;
 
   // ---- Reset, golden score, presets -------------------------------------
   void ResetAll();
@@ -146,10 +175,21 @@ class Match {
   void SetClockRunning(bool running);
   void SetHoldDownTicking(bool ticking);
   void SetMainTimerOn(bool on);
+  void SetGoldenScore(bool on);
+  void SetHoldDownActive(bool active);
+  void SetSonoMama(bool on);
+  void SetToriCaptions(const char* blue, const char* white);
+  void SetRawCounts(const std::array<int, 12>& counts);
   void ScheduleUpdate();
+  // Inside a tick, the tick's due time; otherwise the monotonic clock.
+  std::int64_t ScheduleNowMs() const;
+  void RunTick(const DueTick& tick);
+  void StepClock();
+  void BlinkNoTori();
   void Realign();
-  void PaintSide(Side side);
-  LogLineFacts LogFacts() const;
+  void Buzz();
+  void PaintSide(Side side, const ShownScores& shown);
+  void FitYukoDigit(const char* yuko);
 
   BoardModel& board_;
   Settings& settings_;
@@ -166,7 +206,9 @@ class Match {
   int matchSeconds_ = 300;
   int pollCounter_ = 0;
   bool mainTimerOn_ = true;
+  bool timersStarted_ = false;
   TickSchedule schedule_;
+  std::optional<std::int64_t> tickDueMs_;  // set while a scheduled tick runs
   // The clock value golden score started from, for the log's bout length.
   int goldenClockStart_ = 0;
 

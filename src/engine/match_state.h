@@ -9,7 +9,9 @@ namespace tk {
 
 // Blue is the upper half of the board and the first competitor.
 enum class Side { Blue, White };
-inline Side Opponent(Side side) { return side == Side::Blue ? Side::White : Side::Blue; }
+inline Side Opponent(Side side) {
+  return side == Side::Blue ? Side::White : Side::Blue;
+}
 
 // The six raw counts of one Side, in snapshot order.
 enum class CountKind { Ippon, Wazari, Yuko, Shido, LegGrabs, Hansokumake };

@@ -43,21 +43,40 @@ class TickSchedule {
 
   // The earliest tick due, if any (main first on a tie).
   std::optional<DueTick> Next() const;
-  // The tick returned by Next() has been run; schedules its successor.
+  // The tick returned by Next() is taken: schedules its successor. Call it
+  // just before running the tick, so that the changes the tick itself reports
+  // (at the tick's due time) are measured from the second it completed.
   // A stopped-clock main tick that fell far behind resumes its rhythm from
-  // `nowMs` instead of firing a burst.
+  // `nowMs` instead of firing a burst; a running clock's steps are all owed
+  // and fall one after the other.
   void Fired(TickKind kind, std::int64_t nowMs);
 
-  // Milliseconds of running time since the last clock step (0..999).
+  // Milliseconds of running time since the last clock step: 0..999, more
+  // only while a step is overdue.
   std::int64_t ClockPhaseMs(std::int64_t nowMs) const;
   std::int64_t HoldPhaseMs(std::int64_t nowMs) const;
 
  private:
-  bool mainOn_ = false, clockRunning_ = false, holdCounting_ = false;
-  std::int64_t mainDueMs_ = 0;    // next main tick
-  std::int64_t clockPhaseMs_ = 0; // carried while stopped
-  std::int64_t holdDueMs_ = 0;    // next hold-down tick while counting
-  std::int64_t holdPhaseMs_ = 0;  // carried while paused
+  // Time that accumulates only while `on`, converted into one tick per
+  // period. `carriedMs` is what had accumulated at `markMs`.
+  struct Phase {
+    bool on = false;
+    std::int64_t carriedMs = 0;
+    std::int64_t markMs = 0;
+
+    std::int64_t ElapsedMs(std::int64_t nowMs) const {
+      return on ? carriedMs + (nowMs - markMs) : carriedMs;
+    }
+    std::int64_t DueMs() const { return markMs + kPeriodMs - carriedMs; }
+    void Run(std::int64_t nowMs, bool run);
+    void Reset(std::int64_t nowMs);
+    void Step();
+  };
+
+  bool mainOn_ = false;
+  std::int64_t rhythmDueMs_ = 0;  // next main tick while the clock is stopped
+  Phase clock_;                   // running time of the match clock
+  Phase hold_;                    // counting time of the hold-down
 };
 
 }  // namespace tk
