@@ -101,8 +101,9 @@ class Program {
   // A mouse action on an element of the operator's board.
   void MainBoardMouse(const std::string& element, MouseEventKind kind, MouseButton button,
                       bool shift);
-  // A click on the public board (only its halves react).
-  void PublicBoardMouse(const std::string& element, MouseEventKind kind, MouseButton button);
+  // A mouse action on the public board: a click on the free area of either
+  // half realigns it; a right press anywhere asks for its window menu.
+  PopupMenu PublicBoardMouse(const std::string& element, MouseEventKind kind, MouseButton button);
   // Hint of an element while tool tips are on; empty otherwise.
   std::string HintFor(const std::string& element) const;
 
@@ -150,13 +151,31 @@ class Program {
   LinkBrightness Links() const { return links_; }
   bool ResetLinkChecked() const { return resetLinkChecked_; }
   // The scheme shown in the preview (applied to the board at the next apply).
-  int PreviewScheme() const { return previewScheme_; }
+  // Settings.ColourScheme is the preview's colour.
+  int PreviewScheme() const { return settings_.ColourScheme; }
   Rgb ClockBackgroundColour() const;
 
  private:
+  enum class BoardAction;
+  struct MouseRow;
+  static const MouseRow* FindMouseRow(const std::string& element);
+
   void Realign();
   void RealignPublic();
   void MatNumber(MouseButton button);
+  void OpenSettings();
+  void ShowSchemeOnBoard();
+  void LockBoardForHelper();
+  void ShowNameElements();
+  void SetLinkBrightness(LinkBrightness brightness);
+  void ToggleResetLink();
+  void SlaveWindowClosed();
+  void Perform(BoardAction action, const MouseRow& row, MouseButton button, bool shift);
+  // True when the element and every element above it are enabled and shown.
+  bool Reacts(const std::string& element) const;
+  // One step of start-up: an error is shown and start-up goes on.
+  template <typename Step>
+  void StartupStep(Step&& step);
 
   ProgramPorts ports_;
   std::string executablePath_;
@@ -169,11 +188,9 @@ class Program {
   std::unique_ptr<Buzzer> buzzer_;
   std::unique_ptr<Match> match_;
   PublicBoardTicks publicTicks_;
-  int previewScheme_ = kSchemeBlue;
   int clockBackground_ = 40;
   LinkBrightness links_ = LinkBrightness::Medium;
   bool resetLinkChecked_ = false;
-  bool slaveFrameless_ = false;
 };
 
 }  // namespace tk
