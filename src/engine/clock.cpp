@@ -153,6 +153,10 @@ void Match::EndOfMatchTest() {
   if (!HasMatchEndingCount(state_.blue) && !HasMatchEndingCount(state_.white)) return;
   SetClockRunning(false);
   SetHoldDownTicking(false);
+  // The clock is not stepped in this tick; the second it ran is carried to
+  // the next Hajime, so running time and clock stay exact.
+  if (clockStepTaken_) schedule_.UnstepClock();
+  clockStepTaken_ = false;
   board_.SetCaption(kHajimeMatte, kHajimeText);
   Buzz();
 }

@@ -124,10 +124,14 @@ void Match::RunTick(const DueTick& tick) {
   // What the tick changes happens at its due time, even when it is handled
   // late, so a late tick carries no extra running time into the schedule.
   struct DueTimeScope {
-    std::optional<std::int64_t>& slot;
-    ~DueTimeScope() { slot.reset(); }
-  } scope{tickDueMs_};
+    Match& match;
+    ~DueTimeScope() {
+      match.tickDueMs_.reset();
+      match.clockStepTaken_ = false;
+    }
+  } scope{*this};
   tickDueMs_ = tick.dueMs;
+  clockStepTaken_ = tick.kind == TickKind::Main && state_.clockRunning;
   if (tick.kind == TickKind::Main) {
     MainTick();
   } else {

@@ -209,6 +209,7 @@ class Match {
   bool timersStarted_ = false;
   TickSchedule schedule_;
   std::optional<std::int64_t> tickDueMs_;  // set while a scheduled tick runs
+  bool clockStepTaken_ = false;            // a scheduled main tick of the running clock
   // The clock value golden score started from, for the log's bout length.
   int goldenClockStart_ = 0;
 

@@ -50,6 +50,10 @@ void TickSchedule::ResetHoldPhase(std::int64_t nowMs) {
   hold_.Reset(nowMs);
 }
 
+void TickSchedule::UnstepClock() {
+  clock_.carriedMs += kPeriodMs;
+}
+
 std::optional<DueTick> TickSchedule::Next() const {
   std::optional<DueTick> next;
   if (mainOn_) next = DueTick{TickKind::Main, clock_.on ? clock_.DueMs() : rhythmDueMs_};

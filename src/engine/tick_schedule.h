@@ -40,6 +40,10 @@ class TickSchedule {
   void ResetClockPhase(std::int64_t nowMs);
   // A hold-down starts counting from 0 (Osae-komi).
   void ResetHoldPhase(std::int64_t nowMs);
+  // The main tick just taken made no clock step (the end-of-match test
+  // stopped the clock instead): its second of running time stays owed and
+  // falls due as soon as the clock runs again.
+  void UnstepClock();
 
   // The earliest tick due, if any (main first on a tie).
   std::optional<DueTick> Next() const;

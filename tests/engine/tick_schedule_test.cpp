@@ -113,6 +113,20 @@ TEST(TickSchedule, ATickThatStopsTheClockLeavesNoCarry) {
   EXPECT_EQ(s.Next()->dueMs, 2'000);
 }
 
+TEST(TickSchedule, AnUnmadeStepFallsDueAtTheNextStart) {
+  TickSchedule s;
+  s.Start(0);
+  s.Update(0, true, true, false);
+  s.Fired(TickKind::Main, 1'000);
+  s.Update(1'000, true, false, false);  // stopped in that tick without a step
+  s.UnstepClock();
+  EXPECT_EQ(s.ClockPhaseMs(3'000), 1'000);
+  s.Update(5'000, true, true, false);
+  EXPECT_EQ(s.Next()->dueMs, 5'000);
+  s.Fired(TickKind::Main, 5'000);
+  EXPECT_EQ(s.Next()->dueMs, 6'000);
+}
+
 TEST(TickSchedule, MainTimerOffMeansNoMainTicks) {
   TickSchedule s;
   s.Start(0);
