@@ -31,15 +31,15 @@ namespace {
 
 // Every number field of the four pages: the Settings member it edits and, for
 // the four duration fields, the duration rule it goes through instead.
-struct NumberSpec {
+struct NumberRow {
   const char* name;
   IntRange range;
   int Settings::*member;
   std::optional<DurationField> duration;
 };
 
-const std::vector<NumberSpec>& NumberSpecs() {
-  static const std::vector<NumberSpec> specs = {
+const std::vector<NumberRow>& NumberRows() {
+  static const std::vector<NumberRow> rows = {
       {"SpinEdit1", kMatchMinsRange, &Settings::MatchMins, DurationField::MatchMins},
       {"SpinEdit2", kMatchSecsRange, &Settings::MatchSecs, DurationField::MatchSecs},
       {"SpinEdit10", kGoldenMinsRange, &Settings::goldenMins, DurationField::GoldenMins},
@@ -52,12 +52,12 @@ const std::vector<NumberSpec>& NumberSpecs() {
       {"SpinEdit3", kSecsToLeaveNewazaRange, &Settings::SecsToLeaveNewazaScore, std::nullopt},
       {"SpinEdit9", kSecsToLeaveLastMatchRange, &Settings::SecsToLeaveLastMatch, std::nullopt},
   };
-  return specs;
+  return rows;
 }
 
 enum class Editable { Yes, No };
 
-struct CheckSpec {
+struct CheckRow {
   const char* name;
   const char* caption;
   bool Settings::*member;
@@ -65,8 +65,8 @@ struct CheckSpec {
 };
 
 // CheckBox10 shows ResetLinkvisible but only the View menu changes it.
-const std::vector<CheckSpec>& CheckSpecs() {
-  static const std::vector<CheckSpec> specs = {
+const std::vector<CheckRow>& CheckRows() {
+  static const std::vector<CheckRow> rows = {
       {"CheckBox6", "Ippon - Wazari - Yuko  Labels visible", &Settings::scoreLabelsVisible,
        Editable::Yes},
       {"CheckBox7", "Ne Waza - wait for ref - do not allow clock to auto-award holddown points",
@@ -80,7 +80,7 @@ const std::vector<CheckSpec>& CheckSpecs() {
        &Settings::ResetLinkvisible, Editable::No},
       {"CheckBox5", "Show MouseOver Tooltips.", &Settings::toolTips, Editable::Yes},
   };
-  return specs;
+  return rows;
 }
 
 constexpr int kBottomBarHeight = 51;
@@ -161,8 +161,8 @@ struct SettingsPage::Impl {
   // The Time, Appearance, Rules and Useability pages, in SettingsTab order.
   std::array<QWidget*, 4> scoreboardPages{};
   QPushButton* revert = nullptr;
-  std::vector<std::pair<NumberField*, const NumberSpec*>> numbers;
-  std::vector<std::pair<QCheckBox*, const CheckSpec*>> checks;
+  std::vector<std::pair<NumberField*, const NumberRow*>> numbers;
+  std::vector<std::pair<QCheckBox*, const CheckRow*>> checks;
   QLineEdit* buzzerFile = nullptr;
   ClickLabel* schemeStrip = nullptr;
   QScrollBar* background = nullptr;
@@ -188,7 +188,7 @@ struct SettingsPage::Impl {
   QCheckBox* Check(const char* name, QWidget* parent);
   QPushButton* Action(const char* name, const char* caption, QWidget* parent,
                       std::function<void()> call);
-  void NumberChanged(const NumberSpec& spec, int value);
+  void NumberChanged(const NumberRow& row, int value);
   void RefreshPreviews();
 
   QWidget* BuildTimePage();
@@ -202,40 +202,39 @@ struct SettingsPage::Impl {
 };
 
 NumberField* SettingsPage::Impl::Number(const char* name, QWidget* parent) {
-  const NumberSpec* spec = nullptr;
-  for (const NumberSpec& s : NumberSpecs())
-    if (QLatin1String(s.name) == QLatin1String(name)) spec = &s;
-  auto* field = new NumberField(spec->range, parent);
+  const NumberRow* row = nullptr;
+  for (const NumberRow& s : NumberRows())
+    if (QLatin1String(s.name) == QLatin1String(name)) row = &s;
+  auto* field = new NumberField(row->range, parent);
   field->setObjectName(QString::fromLatin1(name));
   field->setMinimumWidth(64);
-  numbers.emplace_back(field, spec);
+  numbers.emplace_back(field, row);
   QObject::connect(field, &QSpinBox::valueChanged, &page,
-                   [this, spec](int value) { Run([&] { NumberChanged(*spec, value); }); });
+                   [this, row](int value) { Run([&] { NumberChanged(*row, value); }); });
   return field;
 }
 
-void SettingsPage::Impl::NumberChanged(const NumberSpec& spec, int value) {
-  if (spec.duration) {
+void SettingsPage::Impl::NumberChanged(const NumberRow& row, int value) {
+  if (row.duration) {
     // The duration rule may reset the clock and rewrite the golden-score
     // fields; the page shows what it produced at once.
-    program.SetDurationField(*spec.duration, value);
+    program.SetDurationField(*row.duration, value);
     page.RefreshFromSettings();
     return;
   }
-  program.GetSettings().*spec.member = value;
+  program.GetSettings().*row.member = value;
 }
 
 QCheckBox* SettingsPage::Impl::Check(const char* name, QWidget* parent) {
-  const CheckSpec* spec = nullptr;
-  for (const CheckSpec& s : CheckSpecs())
-    if (QLatin1String(s.name) == QLatin1String(name)) spec = &s;
-  auto* box = new QCheckBox(QString::fromLatin1(spec->caption), parent);
+  const CheckRow* row = nullptr;
+  for (const CheckRow& s : CheckRows())
+    if (QLatin1String(s.name) == QLatin1String(name)) row = &s;
+  auto* box = new QCheckBox(QString::fromLatin1(row->caption), parent);
   box->setObjectName(QString::fromLatin1(name));
-  box->setEnabled(spec->editable == Editable::Yes);
-  checks.emplace_back(box, spec);
-  QObject::connect(box, &QCheckBox::toggled, &page, [this, spec](bool on) {
-    Run([&] { program.GetSettings().*spec->member = on; });
-  });
+  box->setEnabled(row->editable == Editable::Yes);
+  checks.emplace_back(box, row);
+  QObject::connect(box, &QCheckBox::toggled, &page,
+                   [this, row](bool on) { Run([&] { program.GetSettings().*row->member = on; }); });
   return box;
 }
 
@@ -591,17 +590,17 @@ void SettingsPage::SetGuard(HandlerGuard guard) {
 
 void SettingsPage::RefreshFromSettings() {
   const Settings& settings = impl_->program.GetSettings();
-  for (auto& [field, spec] : impl_->numbers) {
+  for (auto& [field, row] : impl_->numbers) {
     // A field already holding the value keeps its text: the operator may be
     // typing in it.
-    const int value = spec->range.Clamp(settings.*spec->member);
+    const int value = row->range.Clamp(settings.*row->member);
     if (field->value() == value) continue;
     QSignalBlocker block(field);
     field->setValue(value);
   }
-  for (auto& [box, spec] : impl_->checks) {
+  for (auto& [box, row] : impl_->checks) {
     QSignalBlocker block(box);
-    box->setChecked(settings.*spec->member);
+    box->setChecked(settings.*row->member);
   }
   SetTextQuietly(impl_->buzzerFile, ToQString(settings.MajorSound));
   impl_->RefreshPreviews();
