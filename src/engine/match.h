@@ -119,7 +119,7 @@ class Match {
   void EmergencyClockSet();
   void EndOfMatchTest();
   int MatchSeconds() const { return matchSeconds_; }
-  // ApplySettings step 4.
+  // matchSeconds from MatchMins and MatchSecs, as the settings apply does.
   void RecomputeMatchSeconds();
   int GoldenScoreSeconds() const;
 
@@ -209,7 +209,7 @@ class Match {
   bool timersStarted_ = false;
   TickSchedule schedule_;
   std::optional<std::int64_t> tickDueMs_;  // set while a scheduled tick runs
-  bool clockStepTaken_ = false;            // a scheduled main tick of the running clock
+  bool clockStepTaken_ = false;            // the tick running now took a clock step
   // The clock value golden score started from, for the log's bout length.
   int goldenClockStart_ = 0;
 
