@@ -1,0 +1,15 @@
+// The UI tests run inside one application object on Qt's off-screen
+// platform, so they need no display.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "ui/fonts.h"
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  tk::ui::InstallFontSubstitutions();
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
