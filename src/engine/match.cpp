@@ -18,10 +18,11 @@ Match::Match(MatchServices services, bool helperMode)
       log_(services.log),
       banner_(services.banner),
       helperMode_(helperMode) {
-  // The board as designed shows the state of a fresh match; the clock takes
-  // the time it shows, so value and display agree from the start.
+  // A fresh match: the clock stands at the match length, so the reset that
+  // start-up performs logs a bout of 0:00 rather than the difference between
+  // the match length and whatever time the board was designed with.
   matchSeconds_ = settings_.MatchMins * 60 + settings_.MatchSecs;
-  state_.clockSeconds = ClockTextToSeconds(board_.Caption(kClock));
+  SetClockSeconds(matchSeconds_);
 }
 
 // ---- Value and element together -------------------------------------------

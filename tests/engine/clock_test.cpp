@@ -199,10 +199,14 @@ TEST(DurationFields, TypingIntoTheGoldenFieldsBouncesBack) {
 TEST(DurationFields, SameValueIsNoChangeSoGoldenScoreKeepsItsStartValue) {
   // A settings file with 5:00 sets the fields to what they already hold.
   EngineRig five;
+  EXPECT_EQ(five.Caption("Label15"), "5:00") << "a fresh match stands at the match length";
+  five.settings.emergencyMins = 0;
+  five.settings.emergencySecs = 42;
+  five.M().EmergencyClockSet();
   five.M().SetDurationField(DurationField::MatchMins, 5);
   five.M().SetDurationField(DurationField::MatchSecs, 0);
   EXPECT_EQ(five.M().GoldenScoreSeconds(), 180);
-  EXPECT_EQ(five.Caption("Label15"), "4:00") << "no change: the clock is not reset";
+  EXPECT_EQ(five.Caption("Label15"), "0:42") << "no change: the clock is not reset";
 
   EngineRig four;
   four.M().SetDurationField(DurationField::MatchMins, 4);
