@@ -179,7 +179,8 @@ TEST_F(MainWindowTest, ThePublicBoardShowsANewScoreWithinHalfASecond) {
   QElapsedTimer elapsed;
   elapsed.start();
   ASSERT_TRUE(WaitUntil([&] { return Public().Caption("Label8") == "1"; }, 1000));
-  EXPECT_LE(elapsed.elapsed(), 600);
+  // One copy period, with room for a busy machine.
+  EXPECT_LE(elapsed.elapsed(), 650);
 
   ui_.Key(Qt::Key_H, Qt::ControlModifier);
   EXPECT_FALSE(slave.isVisible());

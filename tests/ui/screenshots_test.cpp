@@ -13,7 +13,9 @@
 #include "ui_support.h"
 
 // Names the screen size in test listings.
-void PrintTo(const QSize& size, std::ostream* out) { *out << size.width() << "x" << size.height(); }
+void PrintTo(const QSize& size, std::ostream* out) {
+  *out << size.width() << "x" << size.height();
+}
 
 namespace tk::test {
 namespace {
