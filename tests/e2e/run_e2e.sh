@@ -150,7 +150,8 @@ start_program() {
 # a focus; the mouse then rests off the windows, so no tool tip covers them.
 focus_main() {
   xdotool windowraise "$main_window"
-  xdotool windowfocus --sync "$main_window" 2>/dev/null || xdotool windowfocus "$main_window"
+  timeout 5 xdotool windowfocus --sync "$main_window" 2>/dev/null ||
+    xdotool windowfocus "$main_window"
   xdotool mousemove 1279 799
   sleep 0.3
 }
