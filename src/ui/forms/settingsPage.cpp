@@ -1,6 +1,7 @@
 #include "ui/forms/settingsPage.h"
 
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -677,6 +678,8 @@ HelpPage::HelpPage(Program& program, QWidget* parent)
   text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  // The read-me text lines its columns up with blanks.
+  text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   column->addWidget(text_, 1);
   QPushButton* ok = Button("BitBtn3", "Ok", this);
   connect(ok, &QPushButton::clicked, this, [this] { Ok(); });
