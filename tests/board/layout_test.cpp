@@ -81,8 +81,12 @@ TEST_F(LayoutTest, DigitBoxEndsSixtyToEightyPixelsTallerThanBluesHalf) {
     const int size = main.FontSize("Label11");
     EXPECT_GE(h - p, 60) << c.boardHeight << " from " << c.startSize;
     EXPECT_LT(h - p, 80) << c.boardHeight << " from " << c.startSize;
-    if (c.startSize == 1) EXPECT_LT(LineHeight(size - 1), p + 60);
-    if (c.startSize == 400) EXPECT_GE(LineHeight(size + 1), p + 80);
+    if (c.startSize == 1) {
+      EXPECT_LT(LineHeight(size - 1), p + 60);
+    }
+    if (c.startSize == 400) {
+      EXPECT_GE(LineHeight(size + 1), p + 80);
+    }
     EXPECT_EQ(main.Top("Label11"), -16);
     for (const char* n : {"Label12", "Label13", "Label7", "Label8", "Label9"}) {
       EXPECT_EQ(main.FontSize(n), size) << n;
