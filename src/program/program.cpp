@@ -172,7 +172,8 @@ void Program::Realign() {
 
 void Program::ApplySettings() {
   ShowSchemeOnBoard();
-  ports_.view.SetToolTipsEnabled(settings_.toolTips);
+  toolTipsOn_ = settings_.toolTips;
+  ports_.view.SetToolTipsEnabled(toolTipsOn_);
   mainBoard_->SetVisible("Label39", settings_.ResetLinkvisible);
   mainBoard_->SetVisible("Label2", settings_.ResetLinkvisible);
   match_->RecomputeMatchSeconds();

@@ -104,7 +104,8 @@ class Program {
   // A mouse action on the public board: a click on the free area of either
   // half realigns it; a right press anywhere asks for its window menu.
   PopupMenu PublicBoardMouse(const std::string& element, MouseEventKind kind, MouseButton button);
-  // Hint of an element while tool tips are on; empty otherwise.
+  // Hint of an element while tool tips are on; empty otherwise. Tool tips
+  // follow the settings page's switch as of the last apply ("Ok").
   std::string HintFor(const std::string& element) const;
 
   // ---- Settings page ------------------------------------------------------
@@ -191,6 +192,7 @@ class Program {
   int clockBackground_ = 40;
   LinkBrightness links_ = LinkBrightness::Medium;
   bool resetLinkChecked_ = false;
+  bool toolTipsOn_ = false;
 };
 
 }  // namespace tk

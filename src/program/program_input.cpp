@@ -167,7 +167,7 @@ PopupMenu Program::PopupFor(const std::string& element) const {
 }
 
 std::string Program::HintFor(const std::string& element) const {
-  if (!settings_.toolTips || !mainBoard_->Has(element)) return {};
+  if (!toolTipsOn_ || !mainBoard_->Has(element)) return {};
   return mainBoard_->at(element).hint;
 }
 

@@ -262,9 +262,24 @@ TEST_F(InputTest, HintsOnlyWhileToolTipsAreOn) {
   Program& program = Start();
   EXPECT_EQ(program.HintFor("Label11"), "");
   program.GetSettings().toolTips = true;
+  program.ApplySettings();
   EXPECT_EQ(program.HintFor("Label11"), "Left Click = Add 1,  Right Click = Subtract 1");
   EXPECT_EQ(program.HintFor("Panel75"), "Tori is white");
   EXPECT_EQ(program.HintFor("NoSuchElement"), "");
+}
+
+// The tool-tip switch takes effect with "Ok", as every switch of the board
+// does; ticking or clearing it and leaving with Cancel changes nothing yet.
+TEST_F(InputTest, ToolTipSwitchWithoutOkLeavesTheHintsAsTheyWere) {
+  Program& program = Start();
+  program.GetSettings().toolTips = true;
+  program.CancelSettings();
+  EXPECT_EQ(program.HintFor("Label11"), "");
+  program.ApplySettings();
+  program.GetSettings().toolTips = false;
+  program.CancelSettings();
+  EXPECT_EQ(program.HintFor("Label11"), "Left Click = Add 1,  Right Click = Subtract 1");
+  EXPECT_TRUE(view_.toolTips);
 }
 
 struct MatCase {
