@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStackedWidget>
@@ -293,7 +294,25 @@ void TFormjudo::closeEvent(QCloseEvent* event) {
 
 bool TFormjudo::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ToolTip && !toolTips_) return true;
+  if (event->type() == QEvent::ShortcutOverride && IsMenuKeyInThisWindow(watched, event)) {
+    // A text or number field of the settings or log page would take Ctrl+A,
+    // Ctrl+Z and the like for its own editing; the menu's keys act anywhere
+    // in the main window, so the field is not asked.
+    event->ignore();
+    return true;
+  }
   return QMainWindow::eventFilter(watched, event);
+}
+
+bool TFormjudo::IsMenuKeyInThisWindow(QObject* watched, QEvent* event) const {
+  const auto* widget = qobject_cast<const QWidget*>(watched);
+  if (widget == nullptr || widget->window() != this) return false;
+  const auto* key = static_cast<const QKeyEvent*>(event);
+  const QKeySequence pressed(key->keyCombination());
+  return std::any_of(actions_.begin(), actions_.end(), [&](const auto& entry) {
+    const QAction* action = entry.second;
+    return action->isEnabled() && !action->shortcut().isEmpty() && action->shortcut() == pressed;
+  });
 }
 
 void TFormjudo::ShowAtStart() {

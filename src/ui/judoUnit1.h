@@ -101,6 +101,9 @@ class TFormjudo : public QMainWindow, public ProgramView, public EventRunner {
   void AfterEvent();
   void ArmTickTimer();
   void SyncActions();
+  // A key press for a widget of this window that is the shortcut of an
+  // enabled main-menu entry.
+  bool IsMenuKeyInThisWindow(QObject* watched, QEvent* event) const;
 
   // The ports, declared before the program that holds references to them.
   QtTextMeasure measure_;

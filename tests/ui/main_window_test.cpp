@@ -288,6 +288,33 @@ TEST_F(MainWindowTest, ShortcutsActWhileTheHelpPageIsShown) {
   EXPECT_EQ(ui_.Caption("Label11"), "1");
 }
 
+// A field of the settings page would take these keys for its own editing
+// (select all, undo); the menu's keys win anywhere in the main window.
+TEST_F(MainWindowTest, ShortcutsActWhileAFieldOfTheSettingsPageHasTheFocus) {
+  struct Row {
+    const char* field;
+    Qt::Key key;
+  } rows[] = {{"SpinEdit1", Qt::Key_A}, {"Edit7", Qt::Key_A}, {"SpinEdit9", Qt::Key_Z}};
+  for (const Row& row : rows) {
+    ui_.window->ShowPage(Page::Scoreboard);
+    ui_.Key(Qt::Key_W, Qt::ControlModifier);
+    const bool bannerBefore = Board().Visible("Panel23");
+    const int logBefore = LogLines();
+    ui_.Key(Qt::Key_F2);
+    auto* field = ui_.window->CurrentPage()->findChild<QWidget*>(row.field);
+    ASSERT_NE(field, nullptr) << row.field;
+    field->setFocus();
+    ASSERT_TRUE(WaitUntil([&] { return field->hasFocus(); }, 1000)) << row.field;
+    QTest::keyClick(field, row.key, Qt::ControlModifier);
+    if (row.key == Qt::Key_A) {
+      EXPECT_EQ(ui_.Caption("Label12"), "0") << row.field << ": Ctrl+A resets everything";
+      EXPECT_EQ(LogLines(), logBefore + 1) << row.field;
+    } else {
+      EXPECT_NE(Board().Visible("Panel23"), bannerBefore) << row.field << ": Ctrl+Z";
+    }
+  }
+}
+
 TEST_F(MainWindowTest, ClosingWritesTheSettingsFile) {
   const QString settings = QDir(ui_.dir.path()).filePath("tavelkorn.ini");
   ASSERT_FALSE(QFile::exists(settings));
