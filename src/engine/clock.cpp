@@ -21,8 +21,10 @@ void Match::MainTick() {
   // The helper never runs a match; its Timer1 stops at the first tick.
   if (helperMode_) SetMainTimerOn(false);
   if (!helperMode_ && ++pollCounter_ >= kPollEveryTicks) {
-    if (hooks_.pollSignalFile) hooks_.pollSignalFile();
+    // The count restarts before the poll, so a signal file that cannot be
+    // read is tried again at the 4th tick, not at every tick from now on.
     pollCounter_ = 0;
+    if (hooks_.pollSignalFile) hooks_.pollSignalFile();
   }
   EndOfMatchTest();
   if (state_.clockRunning) {
@@ -33,6 +35,8 @@ void Match::MainTick() {
 }
 
 void Match::StepClock() {
+  // The second this tick used up is shown now.
+  clockStepOwed_ = false;
   std::int32_t s = state_.clockSeconds - 1;
   if (s <= 0) s = 0;
   // The clock cannot run out while the hold-down ticks; it then shows "0:00"
@@ -153,10 +157,8 @@ void Match::EndOfMatchTest() {
   if (!HasMatchEndingCount(state_.blue) && !HasMatchEndingCount(state_.white)) return;
   SetClockRunning(false);
   SetHoldDownTicking(false);
-  // The clock is not stepped in this tick; the second it ran is carried to
-  // the next Hajime, so running time and clock stay exact.
-  if (clockStepTaken_) schedule_.UnstepClock();
-  clockStepTaken_ = false;
+  // The clock is not stepped in this tick; the second it ran is owed to the
+  // next Hajime (see RunTick), so running time and clock stay exact.
   board_.SetCaption(kHajimeMatte, kHajimeText);
   Buzz();
 }

@@ -124,15 +124,19 @@ void Match::RunDueTicks() {
 void Match::RunTick(const DueTick& tick) {
   // What the tick changes happens at its due time, even when it is handled
   // late, so a late tick carries no extra running time into the schedule.
+  // A second of running time that a main tick used up but did not show on
+  // the clock (the end-of-match test stopped it, or an error ended the tick
+  // first) is owed: it falls due as soon as the clock runs.
   struct DueTimeScope {
     Match& match;
     ~DueTimeScope() {
+      if (match.clockStepOwed_) match.schedule_.UnstepClock();
       match.tickDueMs_.reset();
-      match.clockStepTaken_ = false;
+      match.clockStepOwed_ = false;
     }
   } scope{*this};
   tickDueMs_ = tick.dueMs;
-  clockStepTaken_ = tick.kind == TickKind::Main && state_.clockRunning;
+  clockStepOwed_ = tick.kind == TickKind::Main && state_.clockRunning;
   if (tick.kind == TickKind::Main) {
     MainTick();
   } else {

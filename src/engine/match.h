@@ -209,7 +209,7 @@ class Match {
   bool timersStarted_ = false;
   TickSchedule schedule_;
   std::optional<std::int64_t> tickDueMs_;  // set while a scheduled tick runs
-  bool clockStepTaken_ = false;            // the tick running now took a clock step
+  bool clockStepOwed_ = false;             // a second this tick used, not yet shown
   // The clock value golden score started from, for the log's bout length.
   int goldenClockStart_ = 0;
 

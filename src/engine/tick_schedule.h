@@ -41,8 +41,8 @@ class TickSchedule {
   // A hold-down starts counting from 0 (Osae-komi).
   void ResetHoldPhase(std::int64_t nowMs);
   // The main tick just taken made no clock step (the end-of-match test
-  // stopped the clock instead): its second of running time stays owed and
-  // falls due as soon as the clock runs again.
+  // stopped the clock instead, or the tick ended early): its second of
+  // running time stays owed and falls due as soon as the clock runs.
   void UnstepClock();
 
   // The earliest tick due, if any (main first on a tie).

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "engine_rig.h"
+#include "util/errors.h"
 
 namespace tk::test {
 namespace {
@@ -197,6 +198,66 @@ TEST(ExactClock, TheSecondStoppedByTheEndOfMatchTestIsOwedToTheNextHajime) {
   EXPECT_EQ(rig.Caption("Label15"), "4:57");
   rig.Run(1);
   EXPECT_EQ(rig.Caption("Label15"), "4:56");
+}
+
+// A signal file that cannot be read: every poll fails, and the event loop
+// shows each error and carries on, as the window guard does.
+class FailingPoll {
+ public:
+  explicit FailingPoll(EngineRig& rig) : rig_(rig) {
+    MatchHooks hooks;
+    hooks.pollSignalFile = [this] {
+      ++attempts;
+      throw FileError("signals.sig: sharing violation");
+    };
+    rig.M().SetHooks(std::move(hooks));
+  }
+
+  void Run(std::int64_t ms) {
+    const std::int64_t end = rig_.clock.monotonicMs + ms;
+    for (int guard = 0; guard < 10'000; ++guard) {
+      const std::optional<std::int64_t> due = rig_.M().NextTickDueMs();
+      if (!due || *due > end) break;
+      rig_.clock.monotonicMs = std::max(rig_.clock.monotonicMs, *due);
+      try {
+        rig_.M().RunDueTicks();
+      } catch (const Error&) {
+        ++errors;
+      }
+    }
+    rig_.clock.monotonicMs = end;
+  }
+
+  int attempts = 0, errors = 0;
+
+ private:
+  EngineRig& rig_;
+};
+
+TEST(ExactClock, AFailingSignalFilePollIsTriedAgainAtTheFourthTickNotAtEveryTick) {
+  EngineRig rig;
+  rig.Ready();
+  FailingPoll poll(rig);
+  poll.Run(12'000);
+  EXPECT_EQ(poll.attempts, 3);
+  EXPECT_EQ(poll.errors, 3);
+}
+
+TEST(ExactClock, AMainTickEndedByAnErrorOwesItsClockStep) {
+  EngineRig rig;
+  rig.Ready();
+  FailingPoll poll(rig);
+  rig.M().HajimeMatte();
+  poll.Run(19'999);
+  EXPECT_EQ(rig.Caption("Label15"), "4:41");
+  poll.Run(1);
+  EXPECT_EQ(rig.Caption("Label15"), "4:40");
+  EXPECT_GE(poll.errors, 4);
+  // The stop of the end-of-match test still owes its second as before.
+  rig.M().AddScore(Side::Blue, CountKind::Ippon);
+  poll.Run(1'000);
+  ASSERT_FALSE(rig.S().clockRunning);
+  EXPECT_EQ(rig.Caption("Label15"), "4:40");
 }
 
 }  // namespace
