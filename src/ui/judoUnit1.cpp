@@ -90,12 +90,15 @@ TFormjudo::TFormjudo(FormjudoOptions options)
 
   tickTimer_.setSingleShot(true);
   tickTimer_.setTimerType(Qt::PreciseTimer);
+  // A tick that has to wait is re-armed when the enclosing event ends; the
+  // engine's schedule still owes it, so no running time is lost.
   connect(&tickTimer_, &QTimer::timeout, this,
-          [this] { RunEvent([this] { program_->RunDueTicks(); }); });
+          [this] { RunTick([this] { program_->RunDueTicks(); }); });
   layoutTimer_.setSingleShot(true);
   layoutTimer_.setInterval(kLayoutDelayMs);
-  connect(&layoutTimer_, &QTimer::timeout, this,
-          [this] { RunEvent([this] { program_->Timer2Tick(); }); });
+  connect(&layoutTimer_, &QTimer::timeout, this, [this] {
+    if (!RunTick([this] { program_->Timer2Tick(); })) layoutDue_ = true;
+  });
 
   // The tool-tip switch holds for every window of the program.
   qApp->installEventFilter(this);
@@ -220,8 +223,17 @@ void TFormjudo::ConnectBoard() {
 // ---- Events -----------------------------------------------------------------
 
 void TFormjudo::RunEvent(const std::function<void()>& handler) {
+  ++eventDepth_;
   Guarded(dialogs_, handler);
-  AfterEvent();
+  Guarded(dialogs_, [this] { AfterEvent(); });
+  --eventDepth_;
+  if (eventDepth_ == 0) Guarded(dialogs_, [this] { AfterOutermostEvent(); });
+}
+
+bool TFormjudo::RunTick(const std::function<void()>& tick) {
+  if (eventDepth_ > 0) return false;
+  RunEvent(tick);
+  return true;
 }
 
 void TFormjudo::RunOperatorAction(const std::function<void()>& action) {
@@ -247,6 +259,14 @@ void TFormjudo::AfterEvent() {
   board_->RefreshIfChanged();
   if (slave_) slave_->RefreshBoard();
   SyncActions();
+}
+
+void TFormjudo::AfterOutermostEvent() {
+  if (program_ == nullptr) return;
+  if (layoutDue_) {
+    layoutDue_ = false;
+    RunEvent([this] { program_->Timer2Tick(); });
+  }
   ArmTickTimer();
 }
 

@@ -60,6 +60,7 @@ class TFormjudo : public QMainWindow, public ProgramView, public EventRunner {
 
   // EventRunner
   void RunEvent(const std::function<void()>& handler) override;
+  bool RunTick(const std::function<void()>& tick) override;
 
   // ProgramView
   void ShowPage(Page page) override;
@@ -73,7 +74,7 @@ class TFormjudo : public QMainWindow, public ProgramView, public EventRunner {
   void SettingsChanged() override;
   void SetMenuChecks(bool resetLinkChecked, LinkBrightness brightness) override;
   void StartLayoutTimer() override { layoutTimer_.start(); }
-  bool LayoutTimerRunning() const override { return layoutTimer_.isActive(); }
+  bool LayoutTimerRunning() const override { return layoutTimer_.isActive() || layoutDue_; }
   void ShowSlaveAt(int left, int top, int width, int height) override;
   void CloseSlave() override;
   void SetSlaveState(SlaveWindowState state) override;
@@ -99,6 +100,9 @@ class TFormjudo : public QMainWindow, public ProgramView, public EventRunner {
   void RunCommand(Command command);
   void OpenPopup(PopupMenu kind, const QPoint& globalPos);
   void AfterEvent();
+  // After the event that no other event encloses: the ticks that had to wait
+  // are due now.
+  void AfterOutermostEvent();
   void ArmTickTimer();
   void SyncActions();
   // A key press for a widget of this window that is the shortcut of an
@@ -137,6 +141,10 @@ class TFormjudo : public QMainWindow, public ProgramView, public EventRunner {
   QTimer tickTimer_;
   // Timer2: the layout 900 ms after start-up or a size change.
   QTimer layoutTimer_;
+  // Events running, the one that a modal box interrupted included.
+  int eventDepth_ = 0;
+  // Timer2 fired while another event ran; it runs after that event.
+  bool layoutDue_ = false;
   bool shown_ = false;
   bool toolTips_ = true;
 };

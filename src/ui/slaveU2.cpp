@@ -53,7 +53,7 @@ TFormslave2::TFormslave2(Program& program, EventRunner& runner)
 
   copyTimer_.setInterval(kCopyPeriodMs);
   connect(&copyTimer_, &QTimer::timeout, this,
-          [this] { runner_.RunEvent([this] { program_.PublicCopyTick(); }); });
+          [this] { runner_.RunTick([this] { program_.PublicCopyTick(); }); });
 }
 
 TFormslave2::~TFormslave2() = default;

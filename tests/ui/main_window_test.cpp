@@ -315,6 +315,31 @@ TEST_F(MainWindowTest, ShortcutsActWhileAFieldOfTheSettingsPageHasTheFocus) {
   }
 }
 
+// The rewrite dialog waits for the operator in an event loop of its own, in
+// which the timers keep firing. A hold-down award falling due meanwhile must
+// not be overwritten by the counts the dialog was opened with: it is given
+// once the dialog has closed, on top of the rewritten counts.
+TEST_F(MainWindowTest, AHoldDownAwardDueWhileTheRewriteDialogIsOpenIsNotLost) {
+  Settings& settings = ui_.program().GetSettings();
+  settings.Yuko = 1;
+  settings.Wazari = 39;
+  settings.Ippon = 40;
+  ui_.Key(Qt::Key_F5);
+  ui_.Key(Qt::Key_F7);
+  ui_.Key(Qt::Key_F6);
+  constexpr std::size_t kWhiteShido = 9;
+  ui_.dialogs.editScores = [&](std::array<int, 12>& counts, std::uint32_t) {
+    QTest::qWait(1600);  // the operator takes a while; the yuko second passes
+    counts[kWhiteShido] = 1;
+    return true;
+  };
+  ui_.window->PopupFor(PopupMenu::Undo)->actions().at(1)->trigger();
+  EXPECT_EQ(ui_.program().GetMatch().RawCounts()[kWhiteShido], 1) << "the rewrite applies";
+  EXPECT_TRUE(WaitUntil([&] { return ui_.Caption("Label13") == "1"; }, 1000))
+      << "Blue's yuko from the hold-down: " << ui_.Caption("Label13");
+  EXPECT_EQ(ui_.program().GetMatch().RawCounts()[kWhiteShido], 1);
+}
+
 TEST_F(MainWindowTest, ClosingWritesTheSettingsFile) {
   const QString settings = QDir(ui_.dir.path()).filePath("tavelkorn.ini");
   ASSERT_FALSE(QFile::exists(settings));

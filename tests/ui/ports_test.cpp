@@ -12,13 +12,37 @@
 #include <QTemporaryDir>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
+#include <stdexcept>
 
+#include "support/fakes.h"
 #include "ui/fonts.h"
+#include "ui/guard.h"
 #include "ui/qtPorts.h"
 #include "util/errors.h"
 
 namespace tk::ui {
 namespace {
+
+// Qt's event loop cannot carry an exception: whatever a handler throws ends
+// that handler with a message and goes no further.
+TEST(ErrorGuard, NothingAHandlerThrowsLeavesTheGuard) {
+  const struct {
+    const char* kind;
+    std::function<void()> handler;
+    std::string message;
+  } rows[] = {
+      {"program error", [] { throw ConversionError("x"); }, "'x' is not a valid integer value"},
+      {"library error", [] { throw std::out_of_range("no such element"); }, "no such element"},
+      {"anything else", [] { throw 42; }, "Unknown error"},
+  };
+  for (const auto& row : rows) {
+    test::FakeDialogs dialogs;
+    EXPECT_NO_THROW(Guarded(dialogs, row.handler)) << row.kind;
+    ASSERT_EQ(dialogs.messages.size(), 1u) << row.kind;
+    EXPECT_EQ(dialogs.messages.front(), row.message) << row.kind;
+  }
+}
 
 TEST(FontSizes, PointsAtNinetySixDpiBecomeTheBoardsPixelSizes) {
   // The pairs the board's elements are designed with.

@@ -16,6 +16,10 @@ HandlerGuard MessageBoxGuard(QWidget* parent) {
       QMessageBox::critical(parent ? parent->window() : nullptr,
                             QGuiApplication::applicationDisplayName(),
                             QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+      // Qt's event loop cannot carry an exception of any kind.
+      QMessageBox::critical(parent ? parent->window() : nullptr,
+                            QGuiApplication::applicationDisplayName(), "Unknown error");
     }
   };
 }
