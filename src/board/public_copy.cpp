@@ -1,7 +1,6 @@
 #include "board/public_copy.h"
 
 #include <initializer_list>
-#include <optional>
 
 namespace tk {
 
@@ -44,7 +43,7 @@ void EachProp(const BoardModel& from, BoardModel& to, std::initializer_list<std:
   }
 }
 
-void CopyBoard(const BoardModel& m, BoardModel& p, std::optional<Rgb> clockBackground) {
+void CopyBoard(const BoardModel& m, BoardModel& p, Rgb clockBackground) {
   using enum Prop;
   EachElement(m, p, {"Label88", "Label90"}, {TextColor, Background, Caption});
   EachElement(m, p, {"Label77"}, {Background, Caption, Visible});
@@ -58,16 +57,10 @@ void CopyBoard(const BoardModel& m, BoardModel& p, std::optional<Rgb> clockBackg
   EachProp(m, p, {"Panel33", "Panel35"}, {TextColor});
   EachProp(m, p, {"Panel5", "Panel6", "Panel32", "Panel33", "Panel34", "Panel35"}, {Background});
   EachProp(m, p, {"Label107", "Label108"}, {Visible, Caption, TextColor});
-  if (clockBackground) p.SetBackground("Panel36", *clockBackground);
+  p.SetBackground("Panel36", clockBackground);
 }
 
 }  // namespace
-
-void CopyFromMain(const BoardModel& main, BoardModel& publicBoard) {
-  std::optional<Rgb> clock;
-  if (main.Has("Panel36")) clock = main.at("Panel36").background;
-  CopyBoard(main, publicBoard, clock);
-}
 
 void CopyFromMain(const BoardModel& main, BoardModel& publicBoard, Rgb clockBackground) {
   CopyBoard(main, publicBoard, clockBackground);

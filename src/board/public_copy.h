@@ -10,9 +10,7 @@ namespace tk {
 // captions, colours and visibility, never fonts or positions (the public
 // board lays itself out). The last step gives the public board's holder
 // Panel36 the clock-panel colour, which lives on the settings page's
-// preview rather than on the board: pass it as `clockBackground`. Without
-// it, the holder copies the operator's board's own Panel36 if it has one.
-void CopyFromMain(const BoardModel& main, BoardModel& publicBoard);
+// preview rather than on the board: pass it as `clockBackground`.
 void CopyFromMain(const BoardModel& main, BoardModel& publicBoard, Rgb clockBackground);
 
 // The copy timer's tick counter: 8 when the window is created and whenever it

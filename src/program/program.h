@@ -58,7 +58,6 @@ class ProgramView {
   virtual void CloseSlave() = 0;
   virtual void SetSlaveState(SlaveWindowState state) = 0;
   virtual void SetSlaveFrameless(bool frameless) = 0;
-  virtual bool SlaveShown() const = 0;
   // The Help page's text and the log page's label and text.
   virtual void SetHelpText(const std::string& text) = 0;
   virtual void SetLogPage(const std::string& label, const std::string& text) = 0;

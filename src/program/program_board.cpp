@@ -110,10 +110,9 @@ void Program::SlaveWindowClosed() {
 }
 
 void Program::PublicCopyTick() {
-  CopyFromMain(*mainBoard_, *publicBoard_);
-  // The public board's hidden holder carries the clock background chosen on
-  // the settings page; its realignment paints the clock panel with it.
-  publicBoard_->SetBackground("Panel36", ClockBackgroundColour());
+  // The public board's hidden holder Panel36 takes the clock background
+  // chosen on the settings page; its realignment paints the clock panel with it.
+  CopyFromMain(*mainBoard_, *publicBoard_, ClockBackgroundColour());
   if (publicTicks_.Tick()) RealignPublic();
 }
 

@@ -443,10 +443,6 @@ void TFormjudo::SetSlaveFrameless(bool frameless) {
   slave_->SetFrameless(frameless);
 }
 
-bool TFormjudo::SlaveShown() const {
-  return slave_ && slave_->isVisible();
-}
-
 void TFormjudo::SetHelpText(const std::string& text) {
 #ifdef TK_HAVE_UI_FORMS
   static_cast<HelpPage*>(helpPage_)->SetText(text);

@@ -79,7 +79,6 @@ class TFormjudo : public QMainWindow, public ProgramView, public EventRunner {
   void CloseSlave() override;
   void SetSlaveState(SlaveWindowState state) override;
   void SetSlaveFrameless(bool frameless) override;
-  bool SlaveShown() const override;
   void SetHelpText(const std::string& text) override;
   void SetLogPage(const std::string& label, const std::string& text) override;
   void CloseMainWindow() override { close(); }

@@ -110,14 +110,14 @@ TEST_F(PublicCopyTest, CopiesWhatThePublicSeesAndNothingElse) {
   main.SetFontSize("Label11", 40);
   main.SetLeft("Label15", 3);
 
-  CopyFromMain(main, pub);
+  CopyFromMain(main, pub, 0x002800);
   for (const Change& c : copied) EXPECT_TRUE(Holds(pub, c)) << c.name << " " << int(c.prop);
   for (const Change& c : notCopied) EXPECT_FALSE(Holds(pub, c)) << c.name << " " << int(c.prop);
   EXPECT_EQ(pub.FontSize("Label11"), 132);
   EXPECT_NE(pub.Left("Label15"), 3);
 
   const auto revision = pub.Revision();
-  CopyFromMain(main, pub);  // an unchanged board leaves nothing to repaint
+  CopyFromMain(main, pub, 0x002800);  // an unchanged board leaves nothing to repaint
   EXPECT_EQ(pub.Revision(), revision);
 }
 

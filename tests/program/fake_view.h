@@ -66,7 +66,6 @@ class FakeView : public ProgramView {
   void CloseSlave() override { slaveShown = false; }
   void SetSlaveState(SlaveWindowState state) override { slaveState = state; }
   void SetSlaveFrameless(bool frameless) override { slaveFrameless = frameless; }
-  bool SlaveShown() const override { return slaveShown; }
   void SetHelpText(const std::string& text) override { helpText = text; }
   void SetLogPage(const std::string& label, const std::string& text) override {
     logLabel = label;

@@ -47,7 +47,6 @@ class FakeView : public ProgramView {
   void CloseSlave() override {}
   void SetSlaveState(SlaveWindowState) override {}
   void SetSlaveFrameless(bool) override {}
-  bool SlaveShown() const override { return false; }
   void SetHelpText(const std::string& text) override {
     if (helpPage) helpPage->SetText(text);
   }
