@@ -14,31 +14,11 @@
 #include "board/layout.h"
 #include "support/fakes.h"
 #include "ui/boardWidget.h"
-#include "ui/fonts.h"
 #include "ui/judoUnit1.h"
 #include "ui/slaveU2.h"
 
 namespace tk::test {
 namespace {
-
-class QtEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    app_ = std::make_unique<QApplication>(argc_, argv_);
-    ui::InstallFontSubstitutions();
-  }
-  void TearDown() override { app_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[24] = "board_screenshots_test";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 constexpr int kLayoutWaitMs = 1200;  // the 900 ms layout one-shot and some
 

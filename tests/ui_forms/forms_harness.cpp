@@ -9,30 +9,6 @@
 
 namespace tk::test {
 
-namespace {
-
-// One QApplication for the whole test program, on the offscreen platform
-// unless the environment chose one.
-class QtEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    app_ = std::make_unique<QApplication>(argc_, argv_);
-  }
-  void TearDown() override { app_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[16] = "ui_forms_tests";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
-
-}  // namespace
-
 FormsHarness::FormsHarness(Mode mode, const std::string& settingsFile) {
   const std::string executable = folder.path().toStdString() + "/tavelkorn";
   if (!settingsFile.empty()) {

@@ -1,5 +1,6 @@
-// The UI tests run inside one application object on Qt's off-screen
-// platform, so they need no display.
+// The entry of every Qt test program: the tests run inside one application
+// object, with the board's font substitutions, on Qt's off-screen platform
+// unless the environment chose another, so they need no display.
 #include <gtest/gtest.h>
 
 #include <QApplication>
